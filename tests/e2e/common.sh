@@ -1,0 +1,28 @@
+# Helpers for the end-to-end tests: each starts its own display server and checks the real
+# program from outside its process.
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# Waits up to $2 seconds for process $1 to end, and gives its exit code in $status.
+wait_exit() {
+    local pid=$1 seconds=$2
+    wait_for "$seconds" bash -c "! kill -0 $pid" || return 1
+    status=0
+    wait "$pid" || status=$?
+}
+
+caption='Tao Té Ching - Kel Ombra'
