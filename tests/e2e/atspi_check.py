@@ -93,8 +93,13 @@ def step_start():
         pyatspi.Registry.stop()
         return False
     button = found['button'][0]
-    check(button.name != '', 'the button has an accessible name')
+    check('draw' in button.name.lower(), 'the button\'s name %r tells that it draws' % button.name)
     check(button.description != '', 'the button has an accessible description')
+    # Keyboard users reach the text box and the button, and nothing else.
+    for control in found['text'] + found['button'] + found['label']:
+        focusable = control.getState().contains(pyatspi.STATE_FOCUSABLE)
+        check(focusable == (control.getRoleName() != 'label'),
+              'the %s is %sfocusable' % (control.getRoleName(), '' if focusable else 'not '))
     number, title, text = read_display(window)
     check_chapter('after start-up', number, title, text)
     print('button: %r (%s)' % (button.name, button.description))

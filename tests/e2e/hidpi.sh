@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The real program under Xvfb at a scale factor of 2: a 900 x 922 window whose controls sit at
+# twice their places, with crisp text and the 64-pixel icon ICON (hidpi_check.py reads the
+# screenshot).
+# Usage: hidpi.sh PROGRAM SCREENSHOT_DIR ICON64.png
+set -euo pipefail
+program=$1
+shots=$2
+icon=$3
+here=$(dirname "$0")
+. "$here/common.sh"
+mkdir -p "$shots"
+work=$(mktemp -d)
+cleanup() {
+    kill "${app:-}" "${xvfb:-}" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+export QT_ENABLE_HIGHDPI_SCALING=1 QT_SCALE_FACTOR=2
+
+"$program" 2>"$work/stderr" &
+app=$!
+wait_for 20 xdotool search --onlyvisible --name "^$caption\$" || fail "no window captioned '$caption'"
+window=$(xdotool search --onlyvisible --name "^$caption\$" | head -1)
+geometry=$(xwininfo -id "$window")
+grep -q 'Width: 900$' <<<"$geometry" || fail "width: $geometry"
+grep -q 'Height: 922$' <<<"$geometry" || fail "height: $geometry"
+# The window manager gets the window's icon at the screen's density too.
+icons=$(xprop -id "$window" _NET_WM_ICON)
+grep -q 'Icon (64 x 64)' <<<"$icons" || fail "no 64 x 64 window icon"
+sleep 0.5
+import -window "$window" "$shots/hidpi.png"
+echo "screenshot: $shots/hidpi.png"
+convert "$shots/hidpi.png" -depth 8 "$work/hidpi.ppm"
+convert "$icon" -depth 8 "rgba:$work/icon.rgba"
+/usr/bin/python3 "$here/hidpi_check.py" "$work/hidpi.ppm" "$work/icon.rgba"
