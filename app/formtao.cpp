@@ -47,7 +47,9 @@ void setColours(QWidget* widget, QPalette::ColorRole background, QPalette::Color
 
 }  // namespace
 
-FormTao::FormTao(QWidget* parent)
+FormTao::FormTao(QWidget* parent) : FormTao(RuntimeWrapper(), parent) {}
+
+FormTao::FormTao(const RuntimeWrapper& wrap, QWidget* parent)
     : QWidget(parent),
       TextTao(new QPlainTextEdit(this)),
       cmdGetTao(new QPushButton(this)),
@@ -55,10 +57,13 @@ FormTao::FormTao(QWidget* parent)
       labDisplayHexagram(new CaptionLabel(this)),
       runtime_(std::make_unique<QtRuntime>(
           QtRuntime::Controls{this, TextTao, labDisplayHexagram, labHexagram})),
-      draw_(*runtime_)
+      wrapped_(wrap ? wrap(*runtime_) : nullptr),
+      draw_(logicRuntime())
 {
     initResources();
-    const QIcon icon(QStringLiteral(":/ostrel.ico"));
+    // The 16-colour image at 32 pixels, the scalable drawing rendered at 64 for dense screens.
+    QIcon icon(QStringLiteral(":/ostrel.ico"));
+    icon.addFile(QStringLiteral(":/icons/ostrel-64.png"));
     setWindowTitle(QStringLiteral("Tao T\u00e9 Ching - Kel Ombra"));
     setWindowIcon(icon);
     setFixedSize(twips(0, 0, 6750, 6915).size());
@@ -112,12 +117,18 @@ void FormTao::Form_Load() { cmdGetTao_Click(); }
 
 void FormTao::Form_Click()
 {
-    handle([this] { ostrel::Form_Click(*runtime_); });
+    handle([this] { ostrel::Form_Click(logicRuntime()); });
 }
 
 void FormTao::cmdGetTao_Click()
 {
     handle([this] { draw_.cmdGetTao_Click(); });
+}
+
+Runtime& FormTao::logicRuntime()
+{
+    if (wrapped_) return *wrapped_;
+    return *runtime_;
 }
 
 template <typename Handler>

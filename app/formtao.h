@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "chapterdraw.h"
+#include "runtime.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -20,7 +22,12 @@ class FormTao : public QWidget {
     Q_OBJECT
 
 public:
+    // Gives the runtime that the logic is to see in place of the window's own, wrapped around
+    // it: the fault tests inject run-time errors this way. The program wraps nothing.
+    using RuntimeWrapper = std::function<std::unique_ptr<Runtime>(Runtime&)>;
+
     explicit FormTao(QWidget* parent = nullptr);
+    explicit FormTao(const RuntimeWrapper& wrap, QWidget* parent = nullptr);
     ~FormTao() override;
 
     // The load handler: runs the first draw while the window is still hidden.
@@ -45,12 +52,14 @@ private:
     template <typename Handler>
     void handle(Handler&& handler);
     void fail(const QString& report);
+    Runtime& logicRuntime();
 
     QPlainTextEdit* TextTao;
     QPushButton* cmdGetTao;
     CaptionLabel* labHexagram;
     CaptionLabel* labDisplayHexagram;
     std::unique_ptr<QtRuntime> runtime_;
+    std::unique_ptr<Runtime> wrapped_;
     ChapterDraw draw_;
     bool pressed_ = false;
     int exitCode_ = 0;

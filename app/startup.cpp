@@ -1,9 +1,12 @@
 #include "startup.h"
 
+#include <QApplication>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+
+#include "version.h"
 
 namespace ostrel {
 namespace {
@@ -28,5 +31,21 @@ void startMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 void reportStartFailuresPlainly() { qInstallMessageHandler(startMessages); }
 
 void startupDone() { qInstallMessageHandler(nullptr); }
+
+int runProgram(int argc, char* argv[], const FormTao::RuntimeWrapper& wrap)
+{
+    reportStartFailuresPlainly();
+    QApplication app(argc, argv);
+    startupDone();
+    QApplication::setApplicationName(QStringLiteral(OSTREL_PRODUCT));
+    QApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION_TEXT));
+
+    FormTao form(wrap);
+    form.Form_Load();
+    if (form.exitCode() != 0) return form.exitCode();
+    form.show();
+    const int code = QApplication::exec();
+    return form.exitCode() != 0 ? form.exitCode() : code;
+}
 
 }  // namespace ostrel
