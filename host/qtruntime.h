@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include "generator.h"
@@ -40,7 +41,10 @@ public:
 
 private:
     Controls controls_;
+    static constexpr qint64 kHiddenPassNs = 1'000'000;
+
     Generator generator_;
+    QElapsedTimer sinceHiddenPass_;
     QPointer<QMessageBox> openBox_;
     bool stopped_ = false;
 };
