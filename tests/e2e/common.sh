@@ -26,3 +26,20 @@ wait_exit() {
 }
 
 caption='Tao Té Ching - Kel Ombra'
+
+# A scratch folder, removed on exit with the processes a script started.
+work=$(mktemp -d)
+cleanup() {
+    kill ${app:-} ${watch:-} ${xvfb:-} ${weston:-} 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Starts Xvfb with a screen of $1 (1024x768 if not given) and points DISPLAY at it.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$work/display")"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}

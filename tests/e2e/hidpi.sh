@@ -10,18 +10,8 @@ icon=$3
 here=$(dirname "$0")
 . "$here/common.sh"
 mkdir -p "$shots"
-work=$(mktemp -d)
-cleanup() {
-    kill "${app:-}" "${xvfb:-}" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+start_xvfb 1280x1024
+unset QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 export QT_ENABLE_HIGHDPI_SCALING=1 QT_SCALE_FACTOR=2
 
 "$program" 2>"$work/stderr" &

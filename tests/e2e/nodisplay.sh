@@ -5,8 +5,6 @@ set -euo pipefail
 program=$1
 here=$(dirname "$0")
 . "$here/common.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 cd "$work"
 ulimit -c unlimited
 

@@ -7,13 +7,6 @@ shots=$2
 here=$(dirname "$0")
 . "$here/common.sh"
 mkdir -p "$shots"
-work=$(mktemp -d)
-cleanup() {
-    kill "${app:-}" "${weston:-}" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 weston --backend=headless-backend.so --socket=wayland-ostrel --idle-time=0 --debug --use-pixman \

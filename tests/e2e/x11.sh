@@ -7,18 +7,7 @@ shots=$2
 here=$(dirname "$0")
 . "$here/common.sh"
 mkdir -p "$shots"
-work=$(mktemp -d)
-cleanup() {
-    kill "${app:-}" "${xvfb:-}" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+start_xvfb
 
 "$program" 2>"$work/stderr" &
 app=$!

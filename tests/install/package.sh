@@ -6,13 +6,6 @@ set -euo pipefail
 build=$1 product=$2 version=$3 app_id=$4 ico=$5
 here=$(dirname "$0")
 . "$here/../e2e/common.sh"
-work=$(mktemp -d)
-cleanup() {
-    kill "${app:-}" "${xvfb:-}" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 deb=$(ls "$work"/out/*.deb)
@@ -71,11 +64,7 @@ pixel() { convert "$icons/256x256/apps/$app_id.png" -format "%[pixel:p{$1,$2}]" 
 [ "$(pixel 96 176)" = 'srgba(0,0,0,1)' ] || fail "lower left: $(pixel 96 176)"
 
 # The unpacked program opens its window on the system's Qt.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+start_xvfb
 "$root/usr/bin/ostrel" 2>"$work/stderr" &
 app=$!
 wait_for 20 xdotool search --onlyvisible --name "^$caption\$" ||
