@@ -11,7 +11,7 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick weston
     python3 python3-xlib dbus at-spi2-core python3-pyatspi
     libxcb1-dev clang libclang-rt-14-dev llvm
-    librsvg2-bin dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 icoutils
+    librsvg2-bin dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 icoutils
 )
 
 install_missing() {
