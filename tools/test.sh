@@ -21,6 +21,12 @@ fuzz="$root/build-fuzz"
 cmake -S "$root" -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTREL_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$fuzz" -j 2
-cd "$fuzz"
-ctest --output-on-failure
-grep -E '^(Done [0-9]+ runs|stat::number_of_executed_units)' Testing/Temporary/LastTest.log
+(cd "$fuzz" && ctest --output-on-failure &&
+    grep -E '^(Done [0-9]+ runs|stat::number_of_executed_units)' Testing/Temporary/LastTest.log)
+
+# One closing line for the three suites; any failure has ended the script before it.
+total=0
+for dir in "$build" "$sanitized" "$fuzz"; do
+    total=$((total + $(cd "$dir" && ctest -N | sed -n 's/^Total Tests: //p')))
+done
+echo "suites: $total passed, 0 failed"
