@@ -104,13 +104,19 @@ int startupOstrel()
     return QApplication::exec();
 }
 
+// Opens the window as the program does: the first draw while hidden, then shown and exposed.
+bool openWindow(ostrel::FormTao& form)
+{
+    form.Form_Load();
+    form.show();
+    return QTest::qWaitForWindowExposed(&form);
+}
+
 // One visible draw through the button's handler: its time and the frames the number label got.
 int draw()
 {
     ostrel::FormTao form;
-    form.Form_Load();
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form)) return 1;
+    if (!openWindow(form)) return 1;
     QTest::qWait(200);
     auto* number = form.findChild<ostrel::CaptionLabel*>(QStringLiteral("labHexagram"));
     for (int run = 0; run < 3; ++run) {
@@ -130,9 +136,7 @@ int draw()
 int drawOnce()
 {
     ostrel::FormTao form;
-    form.Form_Load();
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form)) return 1;
+    if (!openWindow(form)) return 1;
     QTest::qWait(1000);
     std::printf("go\n");
     std::fflush(stdout);
@@ -150,9 +154,7 @@ int drawOnce()
 int soak()
 {
     ostrel::FormTao form;
-    form.Form_Load();
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form)) return 1;
+    if (!openWindow(form)) return 1;
     for (int i = 0; i < 10; ++i) form.cmdGetTao_Click();
     const long before = kibibytes("VmRSS:");
     for (int i = 0; i < 500; ++i) form.cmdGetTao_Click();
@@ -178,9 +180,7 @@ int soakWithAbout()
     constexpr int kWarmUp = 20, kCycles = 500;
     constexpr long kBoundKib = 1024;
     ostrel::FormTao form;
-    form.Form_Load();
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form)) return 1;
+    if (!openWindow(form)) return 1;
 
     // The box is modal and holds the click's handler until it closes: a timer closes it.
     int boxes = 0;
