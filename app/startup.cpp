@@ -28,15 +28,13 @@ void startMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
-void reportStartFailuresPlainly() { qInstallMessageHandler(startMessages); }
-
-void startupDone() { qInstallMessageHandler(nullptr); }
-
 int runProgram(int argc, char* argv[], const FormTao::RuntimeWrapper& wrap)
 {
-    reportStartFailuresPlainly();
+    // While Qt starts, its own messages are held back, and a fatal one (no display could be
+    // opened) becomes a single line on stderr and exit code 2, instead of an abort and a core dump.
+    qInstallMessageHandler(startMessages);
     QApplication app(argc, argv);
-    startupDone();
+    qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral(OSTREL_PRODUCT));
     QApplication::setApplicationVersion(QStringLiteral(OSTREL_VERSION_TEXT));
 

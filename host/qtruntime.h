@@ -37,8 +37,6 @@ public:
     void stop();
     bool stopped() const { return stopped_; }
 
-    Generator& generator() { return generator_; }
-
 private:
     Controls controls_;
     static constexpr qint64 kHiddenPassNs = 1'000'000;
