@@ -11,10 +11,8 @@
 #include "aboutbox.h"
 #include "captionlabel.h"
 #include "errors.h"
+#include "iconimages.h"
 #include "qtruntime.h"
-
-// The icon lives in this library's resources, which a static library must register itself.
-static void initResources() { Q_INIT_RESOURCE(ostrel); }
 
 namespace ostrel {
 namespace {
@@ -34,6 +32,17 @@ QFont arial(qreal points)
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+// The 16-colour image at 32 pixels, the scalable drawing rendered at 64 for dense screens.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const IconImage& image : iconImages())
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels),
+                                                 image.width, image.height,
+                                                 QImage::Format_ARGB32_Premultiplied)));
+    return icon;
 }
 
 void setColours(QWidget* widget, QPalette::ColorRole background, QPalette::ColorRole text,
@@ -60,10 +69,7 @@ FormTao::FormTao(const RuntimeWrapper& wrap, QWidget* parent)
       wrapped_(wrap ? wrap(*runtime_) : nullptr),
       draw_(logicRuntime())
 {
-    initResources();
-    // The 16-colour image at 32 pixels, the scalable drawing rendered at 64 for dense screens.
-    QIcon icon(QStringLiteral(":/ostrel.ico"));
-    icon.addFile(QStringLiteral(":/icons/ostrel-64.png"));
+    const QIcon icon = programIcon();
     setWindowTitle(QStringLiteral("Tao T\u00e9 Ching - Kel Ombra"));
     setWindowIcon(icon);
     setFixedSize(twips(0, 0, 6750, 6915).size());

@@ -134,6 +134,22 @@ private slots:
         QCOMPARE(title->focusPolicy(), Qt::NoFocus);
     }
 
+    // The compiled-in images are the drawn ones, pixel for pixel, wherever the icon is shown.
+    void iconIsTheDrawnImage()
+    {
+        const QImage drawn(QStringLiteral(OSTREL_ICON_32));
+        const QImage rendered(QStringLiteral(OSTREL_ICON_64));
+        QVERIFY(!drawn.isNull() && !rendered.isNull());
+        const auto same = [](const QPixmap& shown, const QImage& image) {
+            constexpr auto format = QImage::Format_ARGB32_Premultiplied;
+            return shown.toImage().convertToFormat(format) == image.convertToFormat(format);
+        };
+        QVERIFY(same(form->windowIcon().pixmap(32, 32), drawn));
+        QVERIFY(same(form->windowIcon().pixmap(64, 64), rendered));
+        QVERIFY(same(button->icon().pixmap(32, 32), drawn));
+        QVERIFY(same(button->cursor().pixmap(), drawn));
+    }
+
     void windowOpensFilledWithFocusOnTheText()
     {
         QSignalSpy writes(text, &QPlainTextEdit::textChanged);
