@@ -252,7 +252,8 @@ public:
         auto* xvfb = start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
                                                    QStringLiteral("-screen"), QStringLiteral("0"),
                                                    QStringLiteral("1024x768x24"),
-                                                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                                                   QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                                   QStringLiteral("-noreset")});
         QByteArray display;
         while (!display.contains('\n') && xvfb->waitForReadyRead(10000)) display += xvfb->readAll();
         auto env = base_;

@@ -13,7 +13,8 @@ corner=5,5      # the window's free surface
 start() {
     "$program" 2>"$work/stderr" &
     app=$!
-    wait_for 60 xdotool search --onlyvisible --name "^$caption\$" || fail "$1: no window"
+    wait_for 60 xdotool search --onlyvisible --name "^$caption\$" ||
+        fail_no_window "$1" "$app" "$work/stderr"
     window=$(xdotool search --onlyvisible --name "^$caption\$" | head -1)
     sleep 0.3
 }

@@ -16,7 +16,8 @@ export QT_ENABLE_HIGHDPI_SCALING=1 QT_SCALE_FACTOR=2
 
 "$program" 2>"$work/stderr" &
 app=$!
-wait_for 20 xdotool search --onlyvisible --name "^$caption\$" || fail "no window captioned '$caption'"
+wait_for 20 xdotool search --onlyvisible --name "^$caption\$" ||
+    fail_no_window "start-up" "$app" "$work/stderr"
 window=$(xdotool search --onlyvisible --name "^$caption\$" | head -1)
 geometry=$(xwininfo -id "$window")
 grep -q 'Width: 900$' <<<"$geometry" || fail "width: $geometry"

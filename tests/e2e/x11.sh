@@ -11,7 +11,8 @@ start_xvfb
 
 "$program" 2>"$work/stderr" &
 app=$!
-wait_for 20 xdotool search --onlyvisible --name "^$caption\$" || fail "no window captioned '$caption'"
+wait_for 20 xdotool search --onlyvisible --name "^$caption\$" ||
+    fail_no_window "start-up" "$app" "$work/stderr"
 window=$(xdotool search --onlyvisible --name "^$caption\$" | head -1)
 [ "$(xdotool getwindowname "$window")" = "$caption" ] || fail "caption differs"
 geometry=$(xwininfo -id "$window")
