@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 #include "errors.h"
 #include "runtime.h"
@@ -17,6 +18,7 @@ constexpr std::int32_t kAnimationEnd = 200000;
 constexpr std::int32_t kAnimationStep = 10;
 constexpr float kMultiplier = 81.0f;
 constexpr float kOffset = 1.0f;
+constexpr std::u16string_view kNumberLinePrefix = u"Tao T\u00e9 Ching - chapter n\u00b0 ";
 
 class DepthGuard {
 public:
@@ -39,17 +41,32 @@ float chapterNumber(float r)
     return static_cast<float>(std::floor(sum));
 }
 
-std::u16string numberText(float number)
+void appendNumberText(std::u16string& text, float number)
 {
     char digits[32];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, number);
+    // A whole number below 100,000 in size is its integer's digits in the shortest form too, and
+    // those are found in a tenth of the time. Minus zero keeps its sign the general way.
+    const bool whole = std::abs(number) < 1e5f && number == std::trunc(number) &&
+                       !(number == 0 && std::signbit(number));
+    const auto [end, error] =
+        whole ? std::to_chars(digits, digits + sizeof digits, static_cast<std::int32_t>(number))
+              : std::to_chars(digits, digits + sizeof digits, number);
     if (error != std::errc()) throw overflowError();
-    return std::u16string(digits, end);
+    text.append(digits, end);
+}
+
+std::u16string numberText(float number)
+{
+    std::u16string text;
+    appendNumberText(text, number);
+    return text;
 }
 
 std::u16string numberLine(float number)
 {
-    return u"Tao T\u00e9 Ching - chapter n\u00b0 " + numberText(number);
+    std::u16string line(kNumberLinePrefix);
+    appendNumberText(line, number);
+    return line;
 }
 
 std::u16string titleLine(const std::u16string& chapterKey)
@@ -80,10 +97,13 @@ void ChapterDraw::cmdGetTao_Click()
 
 bool ChapterDraw::animate()
 {
+    std::u16string line;  // rewritten in place by every pass, so that a pass allocates nothing
     for (std::int32_t pass = kAnimationStart; pass <= kAnimationEnd; pass += kAnimationStep) {
         const float number = chapterNumber(runtime_.nextRandom());
         if (!runtime_.doEvents()) return false;
-        runtime_.setText(Control::labHexagram, numberLine(number));
+        line.assign(kNumberLinePrefix);
+        appendNumberText(line, number);
+        runtime_.setText(Control::labHexagram, line);
         if (!runtime_.doEvents()) return false;
     }
     return true;

@@ -50,9 +50,10 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QFrame(parent)
     sinceFrame_.start();
 }
 
-void CaptionLabel::setCaption(const QString& caption)
+void CaptionLabel::setCaption(QStringView caption)
 {
-    caption_ = caption;
+    caption_.resize(caption.size());
+    std::copy(caption.begin(), caption.end(), caption_.begin());
     if (!isVisible() || frame_.isActive()) return;  // a hidden label is painted when shown
     frame_.start(static_cast<int>(std::max<qint64>(0, kFrameMs - sinceFrame_.elapsed())));
 }

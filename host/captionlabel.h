@@ -20,7 +20,8 @@ public:
     explicit CaptionLabel(QWidget* parent = nullptr);
 
     const QString& caption() const { return caption_; }
-    void setCaption(const QString& caption);
+    // Rewrites the stored caption in place, so that setting one seldom allocates.
+    void setCaption(QStringView caption);
 
     // Frames painted so far, for the benchmark and the tests.
     int framesPainted() const { return framesPainted_; }

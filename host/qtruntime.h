@@ -40,9 +40,11 @@ public:
 private:
     Controls controls_;
     static constexpr qint64 kHiddenPassNs = 1'000'000;
+    static constexpr unsigned kHiddenYieldsPerClockRead = 64;
 
     Generator generator_;
     QElapsedTimer sinceHiddenPass_;
+    unsigned hiddenYields_ = 0;
     QPointer<QMessageBox> openBox_;
     bool stopped_ = false;
 };

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <deque>
+#include <vector>
 
 #include "chapterdraw.h"
 #include "errors.h"
@@ -65,6 +67,23 @@ TEST(DisplayLines, NumberAndTitleLinesAreExact)
     const std::u16string one = titleLine(u"1");
     EXPECT_EQ(one, u" chapter 1 :  t'i tao ");
     EXPECT_EQ(one.size(), 22u);
+}
+
+// Whole numbers take a quicker way to their digits; every number must still read as the
+// shortest form gives it.
+TEST(DisplayLines, NumberTextIsTheShortestForm)
+{
+    const auto shortest = [](float number) {
+        char digits[32];
+        const auto result = std::to_chars(digits, digits + sizeof digits, number);
+        return std::u16string(digits, result.ptr);
+    };
+    std::vector<float> numbers = {0.0f, -0.0f, 0.5f, -2.5f, 1e-3f, 99999.5f, 1e5f, -1e5f,
+                                  123456.0f, 1e7f, 16777217.0f, 3e38f, INFINITY, -INFINITY};
+    for (float n = -100010.0f; n <= 100010.0f; n += 1.0f) numbers.push_back(n);
+    for (const float n : numbers) ASSERT_EQ(numberText(n), shortest(n)) << n;
+    EXPECT_EQ(numberText(-0.0f), u"-0");
+    EXPECT_EQ(numberText(1e5f), u"1e+05");
 }
 
 TEST(ChapterDraw, RunsItsStepsInOrder)
