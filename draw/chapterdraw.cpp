@@ -31,16 +31,6 @@ private:
     int& depth_;
 };
 
-}  // namespace
-
-float chapterNumber(float r)
-{
-    // In double precision, with no rounding to float before the integral part is taken.
-    const double sum = static_cast<double>(r) * kMultiplier + kOffset;
-    if (!std::isfinite(sum)) throw overflowError();
-    return static_cast<float>(std::floor(sum));
-}
-
 void appendNumberText(std::u16string& text, float number)
 {
     char digits[32];
@@ -55,6 +45,23 @@ void appendNumberText(std::u16string& text, float number)
     text.append(digits, end);
 }
 
+// Rewrites line as the number line for number, reusing its storage.
+void writeNumberLine(std::u16string& line, float number)
+{
+    line.assign(kNumberLinePrefix);
+    appendNumberText(line, number);
+}
+
+}  // namespace
+
+float chapterNumber(float r)
+{
+    // In double precision, with no rounding to float before the integral part is taken.
+    const double sum = static_cast<double>(r) * kMultiplier + kOffset;
+    if (!std::isfinite(sum)) throw overflowError();
+    return static_cast<float>(std::floor(sum));
+}
+
 std::u16string numberText(float number)
 {
     std::u16string text;
@@ -64,8 +71,8 @@ std::u16string numberText(float number)
 
 std::u16string numberLine(float number)
 {
-    std::u16string line(kNumberLinePrefix);
-    appendNumberText(line, number);
+    std::u16string line;
+    writeNumberLine(line, number);
     return line;
 }
 
@@ -101,8 +108,7 @@ bool ChapterDraw::animate()
     for (std::int32_t pass = kAnimationStart; pass <= kAnimationEnd; pass += kAnimationStep) {
         const float number = chapterNumber(runtime_.nextRandom());
         if (!runtime_.doEvents()) return false;
-        line.assign(kNumberLinePrefix);
-        appendNumberText(line, number);
+        writeNumberLine(line, number);
         runtime_.setText(Control::labHexagram, line);
         if (!runtime_.doEvents()) return false;
     }

@@ -11,7 +11,6 @@ float chapterNumber(float r);
 
 // A whole number as its decimal digits, as the display shows it ("7", "81").
 std::u16string numberText(float number);
-void appendNumberText(std::u16string& text, float number);
 
 // "Tao Té Ching - chapter n° " followed by the number.
 std::u16string numberLine(float number);

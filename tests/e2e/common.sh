@@ -33,13 +33,8 @@ caption='Tao Té Ching - Kel Ombra'
 fail_no_window() {
     local what=$1 pid=$2 log=$3
     local state="is still running"
-    if ! kill -0 "$pid" 2>/dev/null; then
-        status=0
-        wait "$pid" || status=$?
-        state="ended with exit code $status"
-    fi
+    if wait_exit "$pid" 0; then state="ended with exit code $status"; fi
     fail "$what: no window captioned '$caption'; the program $state: $(tail -3 "$log")"
-
 }
 
 # A scratch folder, removed on exit with the processes a script started.
@@ -53,7 +48,8 @@ trap cleanup EXIT
 # Starts Xvfb with a screen of $1 (1024x768 if not given) and points DISPLAY at it. The server
 # must not reset when its last client leaves: a program started just then could not connect.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset \
+        3>"$work/display" 2>"$work/xvfb.log" &
     xvfb=$!
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
